@@ -1,0 +1,131 @@
+#include "platform/machine/host_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+
+// Closes a file descriptor when it goes out of scope.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+  // Closes now and tells whether the close succeeded (it reports late write errors).
+  bool close() {
+    int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+FileContent ReadUnixFile(const std::string& path) {
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.valid()) {
+    return {errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable, {}};
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return {ReadStatus::Unreadable, {}};
+  FileContent content{ReadStatus::Ok, {}};
+  char buffer[65536];
+  for (;;) {
+    ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      return {ReadStatus::Unreadable, {}};
+    }
+    if (count == 0) break;
+    content.bytes.append(buffer, static_cast<std::size_t>(count));
+  }
+  return content;
+}
+
+bool ReplaceUnixFile(const std::string& requested, std::string_view bytes) {
+  std::string path = requested;
+  struct stat info {};
+  bool exists = ::lstat(path.c_str(), &info) == 0;
+  if (exists && S_ISLNK(info.st_mode)) {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr) return false;
+    path = resolved;
+    exists = ::stat(path.c_str(), &info) == 0;
+  }
+  if (exists) {
+    // A read-only file stays as it is, as on Windows.
+    if (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0) return false;
+    if (::access(path.c_str(), W_OK) != 0) return false;
+  }
+  std::string temporary = path + ".XXXXXX";
+  FileDescriptor fd(::mkstemp(temporary.data()));
+  if (!fd.valid()) return false;
+  mode_t mode = exists ? (info.st_mode & 07777) : 0;
+  if (!exists) {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  bool written = ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) &&
+                 ::fsync(fd.get()) == 0 && fd.close();
+  if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  // Make the rename itself durable.
+  FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder.valid()) ::fsync(folder.get());
+  return true;
+}
+
+FileContent HostFiles::ReadWholeFile(std::string_view path) {
+  std::optional<std::string> unixPath = resolve_(path);
+  if (!unixPath) return {ReadStatus::Missing, {}};
+  return ReadUnixFile(*unixPath);
+}
+
+bool HostFiles::FileExists(std::string_view path) {
+  std::optional<std::string> unixPath = resolve_(path);
+  struct stat info {};
+  return unixPath && ::stat(unixPath->c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool HostFiles::ReplaceWholeFile(std::string_view path, std::string_view bytes) {
+  std::optional<std::string> unixPath = resolve_(path);
+  return unixPath && ReplaceUnixFile(*unixPath, bytes);
+}
+
+}  // namespace platform
