@@ -23,6 +23,10 @@ class FileService {
   // mix), creating the file when it is missing. False when the file or its folder may not be
   // written, or the file is read-only.
   virtual bool ReplaceWholeFile(std::string_view path, std::string_view bytes) = 0;
+  // Deletes a file; false when it could not be deleted (a missing file included).
+  virtual bool DeleteFile(std::string_view path) = 0;
+  // Why the last write or deletion failed, in the system's words ("Access is denied.").
+  virtual std::string LastError() const = 0;
 };
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 
 namespace platform {
 
@@ -125,7 +126,48 @@ bool HostFiles::FileExists(std::string_view path) {
 
 bool HostFiles::ReplaceWholeFile(std::string_view path, std::string_view bytes) {
   std::optional<std::string> unixPath = resolve_(path);
-  return unixPath && ReplaceUnixFile(*unixPath, bytes);
+  if (!unixPath) return Failed(ENOENT);
+  errno = 0;
+  if (ReplaceUnixFile(*unixPath, bytes)) return true;
+  return Failed(errno == 0 ? EACCES : errno);
+}
+
+bool HostFiles::DeleteFile(std::string_view path) {
+  std::optional<std::string> unixPath = resolve_(path);
+  if (!unixPath) return Failed(ENOENT);
+  struct stat info {};
+  if (::lstat(unixPath->c_str(), &info) != 0) return Failed(errno);
+  if (S_ISDIR(info.st_mode)) return Failed(EACCES);
+  if (::unlink(unixPath->c_str()) != 0) return Failed(errno);
+  return true;
+}
+
+bool HostFiles::Failed(int error) {
+  lastError_ = WindowsErrorText(error);
+  return false;
+}
+
+std::string WindowsErrorText(int error) {
+  switch (error) {
+    case ENOENT:
+      return "The system cannot find the file specified.";
+    case ENOTDIR:
+      return "The system cannot find the path specified.";
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+      return "Access is denied.";
+    case EROFS:
+      return "The media is write protected.";
+    case ENOSPC:
+    case EDQUOT:
+      return "There is not enough space on the disk.";
+    case EBUSY:
+    case ETXTBSY:
+      return "The process cannot access the file because it is being used by another process.";
+    default:
+      return std::strerror(error);
+  }
 }
 
 }  // namespace platform

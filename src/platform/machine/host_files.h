@@ -20,10 +20,19 @@ class HostFiles : public FileService {
   // Writes a temporary file beside the target, flushes it and renames it over the target; a
   // read-only target or folder refuses the write. A symbolic link keeps pointing where it did.
   bool ReplaceWholeFile(std::string_view path, std::string_view bytes) override;
+  // Never deletes a folder; a link is deleted itself.
+  bool DeleteFile(std::string_view path) override;
+  std::string LastError() const override { return lastError_; }
 
  private:
+  bool Failed(int error);
+
   PathResolver resolve_;
+  std::string lastError_;
 };
+
+// The words Windows uses for a system error number.
+std::string WindowsErrorText(int error);
 
 // The same operations on Unix paths.
 FileContent ReadUnixFile(const std::string& path);

@@ -17,7 +17,10 @@ bool MemoryFiles::FileExists(std::string_view path) {
 }
 
 bool MemoryFiles::ReplaceWholeFile(std::string_view path, std::string_view bytes) {
-  if (!MayWrite(path)) return false;
+  if (!MayWrite(path)) {
+    lastError_ = "Access is denied.";
+    return false;
+  }
   auto found = files_.find(path);
   if (found == files_.end()) {
     files_.emplace(std::string(path), std::string(bytes));
@@ -25,6 +28,20 @@ bool MemoryFiles::ReplaceWholeFile(std::string_view path, std::string_view bytes
     found->second.assign(bytes);
   }
   ++writeCount_;
+  return true;
+}
+
+bool MemoryFiles::DeleteFile(std::string_view path) {
+  auto found = files_.find(path);
+  if (found == files_.end()) {
+    lastError_ = "The system cannot find the file specified.";
+    return false;
+  }
+  if (!MayWrite(path)) {
+    lastError_ = "Access is denied.";
+    return false;
+  }
+  files_.erase(found);
   return true;
 }
 

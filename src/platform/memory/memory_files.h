@@ -19,6 +19,8 @@ class MemoryFiles : public FileService {
   FileContent ReadWholeFile(std::string_view path) override;
   bool FileExists(std::string_view path) override;
   bool ReplaceWholeFile(std::string_view path, std::string_view bytes) override;
+  bool DeleteFile(std::string_view path) override;
+  std::string LastError() const override { return lastError_; }
 
   void Put(std::string_view path, std::string bytes);
   std::optional<std::string> Get(std::string_view path) const;
@@ -48,6 +50,7 @@ class MemoryFiles : public FileService {
   std::set<std::string, NoCaseLess> unreadable_;
   std::vector<std::string> deniedFolders_;  // each with its trailing backslash
   int writeCount_ = 0;
+  std::string lastError_;
 };
 
 }  // namespace platform
