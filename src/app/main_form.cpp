@@ -74,6 +74,9 @@ void TForm1::ConnectHandlers() {
 void TForm1::FormCreate() {
   try {
     ReturnPages = {"snbDefault", "snbWelcome"};
+    if (startup.GetSystemIcons) startup.GetSystemIcons();
+    if (startup.AddDisks) startup.AddDisks();
+    CopyDriveRows();
     NtPlatform = services.system.PlatformId() == platform::VER_PLATFORM_WIN32_NT;
     ScanStopped = false;
     EmptyScanStopped = false;
@@ -87,6 +90,24 @@ void TForm1::FormCreate() {
     // The rest of start-up is skipped; the window comes up all the same.
     application.showError(error);
   }
+}
+
+void TForm1::CopyDriveRows() {
+  // The Empty Folder Finder's list shows the same drives, without icons, all marked.
+  lvEmptyScanIn.setColumns(lvDisk.columns());
+  lvEmptyScanIn.setCheckBoxes(true);
+  lvEmptyScanIn.beginUpdate();
+  lvEmptyScanIn.clear();
+  for (const ui::ListRow& row : lvDisk.rows()) {
+    ui::ListRow copy = row;
+    copy.imageIndex = -1;
+    lvEmptyScanIn.addRow(std::move(copy));
+  }
+  for (int i = 0; i < lvEmptyScanIn.rowCount(); ++i) lvEmptyScanIn.setChecked(i, true);
+  lvEmptyScanIn.endUpdate();
+  lvDisk.beginUpdate();
+  for (int i = 0; i < lvDisk.rowCount(); ++i) lvDisk.setChecked(i, true);
+  lvDisk.endUpdate();
 }
 
 void TForm1::LoadProfile() {

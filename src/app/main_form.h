@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -12,6 +13,7 @@
 #include "ui/check_list.h"
 #include "ui/edit_field.h"
 #include "ui/label.h"
+#include "ui/list_view.h"
 #include "ui/notebook.h"
 #include "ui/panel.h"
 #include "ui/picture_box.h"
@@ -159,6 +161,10 @@ class TForm1 {
   ui::CheckList clbSysRepairQS{"clbSysRepairQS"};
   ui::CheckList clbHistoryCleanQS{"clbHistoryCleanQS"};
 
+  // --- right pages: the drive lists of the Disk Cleaner and the Empty Folder Finder
+  ui::ListView lvDisk{"lvDisk"};
+  ui::ListView lvEmptyScanIn{"lvEmptyScanIn"};
+
   // --- right pages: IE View settings read at start-up
   ui::CheckBox spcbToolBarBgImage{"spcbToolBarBgImage", "Enable toolbar background image"};
   ui::EditField edtImage{"edtImage"};
@@ -173,6 +179,12 @@ class TForm1 {
   ui::CheckList clbOneClick{"clbOneClick"};
   ui::Button xpbCheckOneClick{"xpbCheckOneClick", "Select &All", "Select all the options"};
   ui::Button xpbUncheckOneClick{"xpbUncheckOneClick", "&Unselect All", "Unselect all the options"};
+
+  // Start-up steps the tools contribute; an empty one is skipped.
+  struct StartupSteps {
+    std::function<void()> GetSystemIcons;
+    std::function<void()> AddDisks;
+  } startup;
 
   // The other two windows, made after start-up.
   OneClickWindowLink* Form2 = nullptr;
@@ -242,6 +254,7 @@ class TForm1 {
   void DeclareWelcomePage();
   void DeclareSettingsPages();
   void ConnectHandlers();
+  void CopyDriveRows();
   void LoadProfile();
   void ShowWelcomeLines(const platform::PrivateProfile& profile);
   template <std::size_t N>

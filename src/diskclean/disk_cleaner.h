@@ -11,10 +11,14 @@ class DiskCleaner {
   DiskCleaner(const DiskCleaner&) = delete;
   DiskCleaner& operator=(const DiskCleaner&) = delete;
 
+  void GetSystemIcons();
+  void AddDisks();
   void lblDiskCleanerClick();
   void sgbDiskCleanSettingsClick();
 
  private:
+  void DeclareDrivesPage();
+
   app::TForm1& form_;
 };
 

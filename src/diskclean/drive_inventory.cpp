@@ -44,11 +44,11 @@ char DriveLetterOf(const std::string& caption) {
 
 void ShowDriveColumns(ui::ListView& list) {
   list.setCheckBoxes(true);
-  list.setColumns({{"Name", 150, false},
-                   {"Type", 70, false},
-                   {"File System", 80, false},
-                   {"Disk Size", 110, true},
-                   {"Free Space", 110, true}});
+  list.setColumns({{"Name", 120, false},
+                   {"Type", 60, false},
+                   {"File System", 72, false},
+                   {"Disk Size", 94, true},
+                   {"Free Space", 94, true}});
 }
 
 void GetSystemIcons(platform::Drives& drives, ui::ListView& list) {

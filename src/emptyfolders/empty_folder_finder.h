@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/main_form.h"
+#include "ui/check_box.h"
 
 namespace emptyfolders {
 
@@ -11,11 +12,15 @@ class EmptyFolderFinder {
   EmptyFolderFinder(const EmptyFolderFinder&) = delete;
   EmptyFolderFinder& operator=(const EmptyFolderFinder&) = delete;
 
+  ui::CheckBox chkEmptyFolderSendToRB{"chkEmptyFolderSendToRB", "Send to Recycle Bin"};
+
   void lblEmptyFolderFinderClick();
   void bgEmptyFolderSettingsClick();
   void sgbEmptyFolderSettingsOkClick();
 
  private:
+  void DeclareSettingsPage();
+
   app::TForm1& form_;
 };
 

@@ -3,46 +3,56 @@
 #include <QMessageBox>
 #include <QSystemTrayIcon>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <stdexcept>
 
 #include "app/main_form.h"
-#include "platform/machine/host_files.h"
-#include "platform/machine/machine_system_info.h"
-#include "platform/machine/system_clock.h"
-#include "platform/machine/unix_paths.h"
-#include "platform/machine/xdg_shell.h"
-#include "platform/memory/memory_registry.h"
+#include "platform/machine/machine_services.h"
+#include "platform/machine/machine_setup.h"
 #include "program/program.h"
 #include "qt/main_window_view.h"
 #include "qt/program_look.h"
 #include "qt/qt_dialogs.h"
+#include "qt/qt_pictures.h"
 #include "qt/qt_pump.h"
 #include "qt/window_view.h"
 #include "ui/application.h"
 
 namespace {
 
-std::optional<std::string> ResolveWindowsPath(std::string_view windowsPath) {
-  return platform::UnmappedWindowsPathToUnix(windowsPath);
+// The machine to work on: the Wine prefix of $WINEPREFIX, or the embedded one beside the program.
+std::string MachinePrefix(const std::string& executableFolder) {
+  const char* winePrefix = std::getenv("WINEPREFIX");
+  platform::MachineChoice choice = platform::ChooseMachine(
+      winePrefix ? std::optional<std::string>(winePrefix) : std::nullopt, executableFolder);
+  if (choice.embedded) {
+    platform::PrepareEmbeddedMachine(choice.prefix, platform::CurrentUserName());
+  } else if (!platform::LooksLikePrefix(choice.prefix)) {
+    throw std::runtime_error("WINEPREFIX names " + choice.prefix +
+                             ", which is not a Wine prefix. Make it with wineboot, or unset "
+                             "WINEPREFIX to use the program's own machine.");
+  }
+  return choice.prefix;
 }
 
 int Run(QApplication& qtApplication) {
-  platform::MemoryRegistry registry;
-  platform::HostFiles files(ResolveWindowsPath);
-  platform::SystemClock clock;
-  platform::XdgShell shell(ResolveWindowsPath);
-  platform::MachineSystemInfo system(
-      platform::UnixToUnmappedWindowsPath(platform::RunningExecutableFolder()) + "\\");
-  app::Services services{registry, files, clock, shell, system};
+  const std::string executableFolder = platform::RunningExecutableFolder();
+  platform::MachineServices machine(MachinePrefix(executableFolder), executableFolder);
+  auto toUnix = [&machine](std::string_view path) { return machine.machine.ToUnix(path); };
+  qtui::QtPictures pictures(toUnix);
+  app::Services services{
+      machine.registry, machine.files, machine.fileSystem, machine.fileOperations,
+      machine.drives,   machine.clock, machine.shell,      machine.system,
+      machine.dde,      pictures};
 
   qtui::QtDialogs dialogs(
-      [](const std::string& unixPath) { return platform::UnixToUnmappedWindowsPath(unixPath); });
+      [&machine](const std::string& unixPath) { return machine.machine.ToWindows(unixPath); });
   qtui::QtPump pump;
   ui::Application application(dialogs, pump, app::kProductName);
   program::Program program(application, services);
 
   qtui::BuildOptions build;
-  build.resolvePicture = ResolveWindowsPath;
   qtui::MainWindowView mainWindow(program.form1, {build, QSystemTrayIcon::isSystemTrayAvailable()});
   qtui::WindowOptions oneClick;
   oneClick.build = build;

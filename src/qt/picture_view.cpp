@@ -1,5 +1,6 @@
 #include "qt/picture_view.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 
@@ -16,6 +17,17 @@ namespace {
 constexpr int kSeparatorHeight = 10;
 constexpr int kHeaderHeight = 78;
 
+QPixmap PixmapOf(const ui::Image& image) {
+  if (image.empty()) return {};
+  QImage copy(image.width, image.height, QImage::Format_ARGB32);
+  for (int y = 0; y < image.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(copy.scanLine(y));
+    for (int x = 0; x < image.width; ++x)
+      line[x] = image.pixels[static_cast<std::size_t>(y * image.width + x)];
+  }
+  return QPixmap::fromImage(copy);
+}
+
 class PictureView : public QWidget {
  public:
   PictureView(ui::PictureBox& picture, QWidget* parent, BuildOptions options)
@@ -29,26 +41,21 @@ class PictureView : public QWidget {
         setFixedHeight(kHeaderHeight);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         break;
-      case ui::PictureBox::Role::File:
+      case ui::PictureBox::Role::Image:
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
         break;
     }
   }
 
   void reload() {
-    if (picture_.role() != ui::PictureBox::Role::File || loadedFile_ == picture_.file()) return;
-    loadedFile_ = picture_.file();
-    pixmap_ = QPixmap();
-    if (!loadedFile_.empty() && options_.resolvePicture) {
-      if (auto path = options_.resolvePicture(loadedFile_))
-        pixmap_.load(QString::fromStdString(*path));
-    }
+    if (picture_.role() != ui::PictureBox::Role::Image) return;
+    pixmap_ = PixmapOf(picture_.image());
     updateGeometry();
     update();
   }
 
   QSize sizeHint() const override {
-    if (picture_.role() == ui::PictureBox::Role::File) {
+    if (picture_.role() == ui::PictureBox::Role::Image) {
       return pixmap_.isNull() ? QSize(0, 0) : pixmap_.size();
     }
     return {100, height()};
@@ -68,7 +75,7 @@ class PictureView : public QWidget {
                           QStringLiteral("Repair \u00b7 Clean \u00b7 Maintain"));
         break;
       }
-      case ui::PictureBox::Role::File:
+      case ui::PictureBox::Role::Image:
         if (!pixmap_.isNull()) {
           QPixmap scaled =
               pixmap_.scaled(area.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -81,7 +88,6 @@ class PictureView : public QWidget {
  private:
   ui::PictureBox& picture_;
   BuildOptions options_;
-  std::string loadedFile_;
   QPixmap pixmap_;
 };
 

@@ -3,28 +3,30 @@
 #include <string>
 
 #include "ui/control.h"
+#include "ui/image.h"
 
 namespace ui {
 
-// A picture: one the renderer draws itself (by its role), or a picture file.
+// A picture: one the renderer draws itself (by its role), or an image the program loaded.
 class PictureBox : public Control {
  public:
-  enum class Role { Separator, Header, File };
+  enum class Role { Separator, Header, Image };
 
   PictureBox(std::string name, Role role) : Control(std::move(name)), role_(role) {}
 
   Role role() const { return role_; }
-  // The picture file (a Windows path) of a File picture; empty shows nothing.
-  const std::string& file() const { return file_; }
-  void setFile(std::string file) {
-    if (file == file_) return;
-    file_ = std::move(file);
+  // The image of an Image picture, shown stretched to the box; empty shows nothing.
+  const Image& image() const { return image_; }
+  void setImage(Image image) {
+    if (image == image_) return;
+    image_ = std::move(image);
     notify();
   }
+  void clear() { setImage({}); }
 
  private:
   Role role_;
-  std::string file_;
+  Image image_;
 };
 
 }  // namespace ui

@@ -64,3 +64,29 @@ TEST(StartUp, TheOtherWindowsAreMadeAfterTheMainWindowButStayHidden) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StartUpDrives, BothDriveListsShowEveryDriveMarkedTheScanInListWithoutIcons) {
+  testing_support::TestMachine machine;
+  machine.drives.Add('D', {platform::DRIVE_FIXED,
+                           platform::VolumeInformation{"Data", 5, "NTFS"},
+                           {1 << 20, 2 << 20},
+                           "",
+                           0});
+  app::TForm1& form = machine.start().form1;
+
+  ASSERT_EQ(form.lvDisk.rowCount(), 2);
+  ASSERT_EQ(form.lvEmptyScanIn.rowCount(), 2);
+  EXPECT_EQ(form.lvDisk.row(1).cells[0], "Local Disk (D:)");
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_TRUE(form.lvDisk.checked(i));
+    EXPECT_TRUE(form.lvEmptyScanIn.checked(i));
+    EXPECT_EQ(form.lvEmptyScanIn.row(i).cells, form.lvDisk.row(i).cells);
+    EXPECT_EQ(form.lvEmptyScanIn.row(i).imageIndex, -1);
+  }
+  EXPECT_EQ(form.lvDisk.row(0).imageIndex, 0);
+  EXPECT_EQ(form.lvEmptyScanIn.columns().size(), 5u);
+}
+
+}  // namespace

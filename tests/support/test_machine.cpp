@@ -2,7 +2,9 @@
 
 namespace testing_support {
 
-TestMachine::TestMachine() = default;
+TestMachine::TestMachine() {
+  drives.Add('C', {});
+}
 TestMachine::~TestMachine() = default;
 
 program::Program& TestMachine::start() {

@@ -4,12 +4,17 @@
 
 #include "app/services.h"
 #include "platform/memory/fixed_clock.h"
+#include "platform/memory/memory_drives.h"
+#include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_files.h"
 #include "platform/memory/memory_registry.h"
 #include "platform/memory/memory_system_info.h"
+#include "platform/memory/recorded_file_operations.h"
+#include "platform/memory/scripted_dde.h"
 #include "platform/memory/shell_recorder.h"
 #include "program/program.h"
 #include "support/counting_pump.h"
+#include "support/memory_pictures.h"
 #include "support/scripted_dialogs.h"
 #include "ui/application.h"
 
@@ -23,13 +28,19 @@ class TestMachine {
 
   platform::MemoryRegistry registry;
   platform::MemoryFiles files;
+  platform::MemoryFileSystem fileSystem;
+  platform::RecordedFileOperations fileOperations;
+  platform::MemoryDrives drives;
   platform::FixedClock clock;
   platform::ShellRecorder shell;
   platform::MemorySystemInfo system;
+  platform::ScriptedDde dde;
+  MemoryPictures pictures;
   ScriptedDialogs dialogs;
   CountingPump pump;
   ui::Application application{dialogs, pump, "Sparvane Utilities 2006"};
-  app::Services services{registry, files, clock, shell, system};
+  app::Services services{registry, files,  fileSystem, fileOperations, drives, clock,
+                         shell,    system, dde,        pictures};
 
   // Starts the program (again: a fresh start on the same machine).
   program::Program& start();
