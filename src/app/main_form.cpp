@@ -80,6 +80,7 @@ void TForm1::FormCreate() {
     NtPlatform = services.system.PlatformId() == platform::VER_PLATFORM_WIN32_NT;
     ScanStopped = false;
     EmptyScanStopped = false;
+    if (startup.LoadMaskLists) startup.LoadMaskLists();
     LoadProfile();
     IERepairQSInit();
     SysRepairQSInit();

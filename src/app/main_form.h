@@ -184,7 +184,14 @@ class TForm1 {
   struct StartupSteps {
     std::function<void()> GetSystemIcons;
     std::function<void()> AddDisks;
+    std::function<void()> LoadMaskLists;
   } startup;
+  // What the settings pages ask of the Disk Cleaner's lists.
+  struct SettingsSteps {
+    std::function<void()> ShowDrives;
+    std::function<void()> ShowFileTypes;
+    std::function<void()> SaveMaskLists;
+  } settings;
 
   // The other two windows, made after start-up.
   OneClickWindowLink* Form2 = nullptr;

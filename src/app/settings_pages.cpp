@@ -65,10 +65,18 @@ void TForm1::tvSettingsClick() {
       break;
     case kJunkFilesNode:
     case kDrivesNode:
-      nbRight.setActivePage("snbSelectDisk");
+      if (settings.ShowDrives) {
+        settings.ShowDrives();
+      } else {
+        nbRight.setActivePage("snbSelectDisk");
+      }
       break;
     case kTypeOfFilesNode:
-      nbRight.setActivePage("snbTypeOfFiles");
+      if (settings.ShowFileTypes) {
+        settings.ShowFileTypes();
+      } else {
+        nbRight.setActivePage("snbTypeOfFiles");
+      }
       break;
     default:
       break;
@@ -85,6 +93,7 @@ void TForm1::chkAutoLoadClick() {
 }
 
 void TForm1::xpbSettingsOkClick() {
+  if (settings.SaveMaskLists) settings.SaveMaskLists();
   platform::PrivateProfile file = profile.Open();
   const ui::CheckBox* boxes[] = {&chkAutoLoad, &chkMinimize, &chkExeOnStart, &chkExeOnWCShut};
   for (std::size_t i = 0; i < 4; ++i) ProfileFlags.General[i] = boxes[i]->checked();
