@@ -2,6 +2,8 @@
 
 #include "platform/text.h"
 
+#include <vector>
+
 namespace platform {
 
 std::pair<std::string, std::string> SplitLastName(std::string_view path) {
@@ -22,6 +24,22 @@ std::pair<std::string, std::string> SplitLastName(std::string_view path) {
     parent = path.substr(0, slash + 1);
   }
   return {std::string(parent), std::string(name)};
+}
+
+std::unique_ptr<Folder> OpenFolderWithoutLinks(FileSystem& files, std::string_view path) {
+  std::vector<std::string> names;
+  std::string root(path);
+  for (;;) {
+    auto [parent, name] = SplitLastName(root);
+    if (name.empty()) break;
+    names.push_back(std::move(name));
+    root = std::move(parent);
+  }
+  std::unique_ptr<Folder> folder = files.OpenFolder(root);
+  for (auto name = names.rbegin(); folder && name != names.rend(); ++name) {
+    folder = folder->OpenFolder(*name);
+  }
+  return folder;
 }
 
 namespace {

@@ -67,6 +67,10 @@ bool DeleteFileA(FileSystem& files, std::string_view path);
 bool RemoveDirectoryA(FileSystem& files, std::string_view path);
 bool CreateDirectoryA(FileSystem& files, std::string_view path);
 
+// Opens a folder by walking from its drive root name by name, never through a link: a folder
+// on the way that was swapped for a link yields null instead of a folder elsewhere.
+std::unique_ptr<Folder> OpenFolderWithoutLinks(FileSystem& files, std::string_view path);
+
 // The parent folder's path and the last name of a Windows path: "C:" gives "C:" and "b",
 // "C:" gives "C:" and "a". A root has no last name.
 std::pair<std::string, std::string> SplitLastName(std::string_view path);

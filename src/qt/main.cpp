@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "app/main_form.h"
+#include "platform/error.h"
 #include "platform/machine/machine_services.h"
 #include "platform/machine/machine_setup.h"
 #include "program/program.h"
@@ -50,7 +51,15 @@ int Run(QApplication& qtApplication) {
       [&machine](const std::string& unixPath) { return machine.machine.ToWindows(unixPath); });
   qtui::QtPump pump;
   ui::Application application(dialogs, pump, app::kProductName);
+  // Registry changes reach Wine's files at the end of every handler, after start-up and at exit.
+  auto saveRegistry = [&] {
+    if (!machine.registry.Save()) {
+      application.showError(platform::Error(machine.registry.SaveError()));
+    }
+  };
+  ui::Connection saving = application.handlerFinished.connect(saveRegistry);
   program::Program program(application, services);
+  saveRegistry();
 
   qtui::BuildOptions build;
   qtui::MainWindowView mainWindow(program.form1, {build, QSystemTrayIcon::isSystemTrayAvailable()});
@@ -71,7 +80,9 @@ int Run(QApplication& qtApplication) {
   // The other windows close with the main window.
   mainWindow.onClosed = [] { QCoreApplication::quit(); };
   if (program.form1.Form1.state() == ui::WindowState::Closed) return 0;
-  return qtApplication.exec();
+  int result = qtApplication.exec();
+  saveRegistry();
+  return result;
 }
 
 }  // namespace

@@ -64,6 +64,20 @@ void ListView::insertRow(int index, ListRow row) {
   }
 }
 
+void ListView::insertRows(int index, std::vector<ListRow> rows) {
+  if (index < 0 || index > rowCount()) throw std::out_of_range("List index out of bounds");
+  if (rows.empty()) return;
+  const int count = static_cast<int>(rows.size());
+  rows_.insert(rows_.begin() + index, std::make_move_iterator(rows.begin()),
+               std::make_move_iterator(rows.end()));
+  if (selected_ >= index) selected_ += count;
+  if (updating_ > 0) {
+    resetPending_ = true;
+  } else {
+    rowsInserted.emit(index, count);
+  }
+}
+
 void ListView::removeRow(int index) {
   row(index);
   rows_.erase(rows_.begin() + index);

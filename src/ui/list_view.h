@@ -44,6 +44,8 @@ class ListView : public Control {
   const std::vector<ListRow>& rows() const { return rows_; }
   int addRow(ListRow row);
   void insertRow(int index, ListRow row);
+  // Inserts several rows at once, announced as one change.
+  void insertRows(int index, std::vector<ListRow> rows);
   void removeRow(int index);
   void setRow(int index, ListRow row);
   void clear();

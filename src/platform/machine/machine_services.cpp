@@ -7,6 +7,7 @@ namespace platform {
 
 MachineServices::MachineServices(const std::string& prefix, const std::string& executableFolder)
     : machine(prefix),
+      registry(prefix),
       files([this](std::string_view path) { return machine.ToUnix(path); }),
       fileSystem(machine),
       fileOperations(machine, TrashPlaceFromEnvironment()),

@@ -11,8 +11,8 @@
 #include "platform/machine/machine_file_system.h"
 #include "platform/machine/machine_system_info.h"
 #include "platform/machine/system_clock.h"
+#include "platform/machine/wine_registry.h"
 #include "platform/machine/xdg_shell.h"
-#include "platform/memory/memory_registry.h"
 
 namespace platform {
 
@@ -25,7 +25,7 @@ class MachineServices {
   MachineServices& operator=(const MachineServices&) = delete;
 
   Machine machine;
-  MemoryRegistry registry;
+  WineRegistry registry;
   HostFiles files;
   MachineFileSystem fileSystem;
   MachineFileOperations fileOperations;

@@ -4,6 +4,11 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <stdexcept>
+
+#include "platform/machine/default_registry.h"
+
+#include "platform/machine/default_registry.h"
 
 namespace platform {
 
@@ -53,6 +58,11 @@ void PrepareEmbeddedMachine(const std::string& prefix, const std::string& userNa
   std::error_code missing;
   if (!fs::is_symlink(fs::symlink_status(link, missing)))
     fs::create_directory_symlink("../drive_c", link);
+  DefaultMachineSettings settings;
+  settings.owner = userName;
+  if (std::string failure = WriteDefaultRegistry(prefix, settings); !failure.empty()) {
+    throw std::runtime_error(failure);
+  }
 }
 
 }  // namespace platform
