@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "file_backends.h"
+#include "support/file_backends.h"
 #include "platform/dir_and_file.h"
 #include "platform/directory_search.h"
 #include "platform/memory/memory_system_info.h"
