@@ -19,7 +19,7 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
 
-std::string_view Trim(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
@@ -35,18 +35,18 @@ struct LineMeaning {
 };
 
 LineMeaning Classify(std::string_view line) {
-  std::string_view trimmed = Trim(line);
+  std::string_view trimmed = TrimBlanks(line);
   if (trimmed.empty()) return {LineKind::Blank, {}, 0};
   if (trimmed.front() == ';') return {LineKind::Comment, {}, 0};
   if (trimmed.front() == '[') {
     // A "[" line without its "]" is neither a header nor an entry.
     std::size_t close = trimmed.rfind(']');
     if (close == std::string_view::npos) return {LineKind::Other, {}, 0};
-    return {LineKind::Header, Trim(trimmed.substr(1, close - 1)), 0};
+    return {LineKind::Header, TrimBlanks(trimmed.substr(1, close - 1)), 0};
   }
   std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return {LineKind::Other, {}, 0};
-  std::string_view key = Trim(line.substr(0, equals));
+  std::string_view key = TrimBlanks(line.substr(0, equals));
   if (key.empty()) return {LineKind::Other, {}, 0};
   return {LineKind::Entry, key, equals + 1};
 }
@@ -144,7 +144,7 @@ PrivateProfile::PrivateProfile(FileService& files, std::string path)
 
 std::optional<PrivateProfile::SectionLines> PrivateProfile::FindSection(
     std::string_view section) const {
-  section = Trim(section);
+  section = TrimBlanks(section);
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     LineMeaning meaning = Classify(lines_[i].text);
     if (meaning.kind != LineKind::Header || !EqualsNoCase(meaning.name, section)) continue;
@@ -157,7 +157,7 @@ std::optional<PrivateProfile::SectionLines> PrivateProfile::FindSection(
 
 std::optional<std::size_t> PrivateProfile::FindEntry(const SectionLines& lines,
                                                      std::string_view key) const {
-  key = Trim(key);
+  key = TrimBlanks(key);
   for (std::size_t i = lines.header + 1; i < lines.end; ++i) {
     LineMeaning meaning = Classify(lines_[i].text);
     if (meaning.kind == LineKind::Entry && EqualsNoCase(meaning.name, key)) return i;
@@ -253,7 +253,7 @@ void PrivateProfile::DeleteKey(std::string_view section, std::string_view key) {
   auto found = FindSection(section);
   if (!found) return;
   // Every entry of the key goes, so that a repeated one does not take the deleted one's place.
-  key = Trim(key);
+  key = TrimBlanks(key);
   std::vector<Line> lines;
   lines.reserve(lines_.size());
   for (std::size_t i = 0; i < lines_.size(); ++i) {
@@ -268,7 +268,7 @@ void PrivateProfile::DeleteKey(std::string_view section, std::string_view key) {
 void PrivateProfile::EraseSection(std::string_view section) {
   RequireKnownContent();
   // Every occurrence of the section goes, so that none of it is left to be read.
-  section = Trim(section);
+  section = TrimBlanks(section);
   std::vector<Line> lines;
   lines.reserve(lines_.size());
   bool erasing = false;

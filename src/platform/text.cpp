@@ -42,6 +42,13 @@ bool LessNoCase(std::string_view a, std::string_view b) {
   });
 }
 
+std::string Trim(std::string_view text) {
+  auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return std::string(text);
+}
+
 std::string AddTrailingBackslash(std::string_view text) {
   std::string result(text);
   if (!result.empty() && result.back() != '\\') result += '\\';

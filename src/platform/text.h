@@ -16,6 +16,9 @@ bool ContainsNoCase(std::string_view text, std::string_view part);
 // Orders names as a case-insensitive map would.
 bool LessNoCase(std::string_view a, std::string_view b);
 
+// The text without leading and trailing blanks and control characters.
+std::string Trim(std::string_view text);
+
 // The text with "\" appended, unless it is empty or already ends with "\".
 std::string AddTrailingBackslash(std::string_view text);
 

@@ -9,6 +9,7 @@
 #include "qt/list_view_model.h"
 #include "qt/model_call.h"
 #include "qt/owned.h"
+#include "qt/popup_menu_view.h"
 
 namespace qtui {
 
@@ -74,6 +75,15 @@ QTreeView* MakeListViewWidget(ui::ListView& list, QWidget* parent) {
   QObject::connect(view, &QTreeView::doubleClicked, view, [&list](const QModelIndex& index) {
     if (index.isValid()) CallModel([&] { list.activate(index.row()); });
   });
+  if (list.contextMenu != nullptr) {
+    Owned<PopupMenuView>(*list.contextMenu, view);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view, &QWidget::customContextMenuRequested, view,
+                     [view, &list](const QPoint& at) {
+                       const QModelIndex index = view->indexAt(at);
+                       CallModel([&] { list.openContextMenu(index.isValid() ? index.row() : -1); });
+                     });
+  }
   return view;
 }
 

@@ -160,3 +160,13 @@ void ListView::activate(int index) {
 }
 
 }  // namespace ui
+
+namespace ui {
+
+void ListView::openContextMenu(int index) {
+  if (!enabled() || contextMenu == nullptr) return;
+  if (index >= 0) setSelectedIndex(index);
+  contextMenu->popupAtCursor();
+}
+
+}  // namespace ui

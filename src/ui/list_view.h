@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/popup_menu.h"
 
 namespace ui {
 
@@ -65,6 +66,12 @@ class ListView : public Control {
   void select(int index);
   // The user double-clicks a row.
   void activate(int index);
+  // The user asks for the list's pop-up menu over a row (-1: over no row): the row becomes the
+  // selected one and the menu opens.
+  void openContextMenu(int index);
+
+  // The list's pop-up menu, if it has one.
+  PopupMenu* contextMenu = nullptr;
 
   std::function<void(int)> onItemChecked;
   std::function<void()> onSelect;

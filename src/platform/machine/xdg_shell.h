@@ -23,6 +23,11 @@ class XdgShell : public Shell {
   int ShellExecuteA(std::string_view verb, std::string_view file, std::string_view parameters,
                     std::string_view directory, int showCommand) override;
 
+  // Explorer has no program here: "explorer.exe" with "/e, <folder>" opens the folder in the
+  // desktop's file manager, and with "/select, <path>" shows the containing folder with the
+  // item selected (through the file manager's D-Bus interface, else the folder alone).
+  int Explore(std::string_view parameters);
+
   // What the target of a request is for xdg-open: an address as it stands, or the Unix path of
   // a file that exists. nullopt when there is nothing to open.
   std::optional<std::string> Target(std::string_view file, std::string_view directory) const;
@@ -32,6 +37,9 @@ class XdgShell : public Shell {
   std::string opener_;
 };
 
+// Runs a program with its arguments, without a shell, and waits for its exit code (-1 when it
+// could not start or did not exit normally).
+int RunAndWait(const std::string& program, const std::vector<std::string>& arguments);
 // Starts a program with its arguments, without a shell and without waiting for it.
 bool StartDetached(const std::string& program, const std::vector<std::string>& arguments);
 

@@ -62,3 +62,34 @@ TEST(XdgShell, StartsTheOpenerWithTheTargetAsItsOnlyArgument) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace platform;
+
+// Explorer's two requests reach the file manager as the folder itself, or (without a file
+// manager on the session bus) as the folder that holds the selected one.
+TEST(XdgShell, ExplorerRequestsOpenTheFolderOrItsParent) {
+  if (std::getenv("DBUS_SESSION_BUS_ADDRESS")) GTEST_SKIP() << "a session bus may answer";
+  testing_support::TemporaryFolder temp;
+  const std::string opener = temp.path() + "/opener";
+  const std::string record = temp.path() + "/record";
+  testing_support::WriteUnixFile(opener, "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + record + "'\n");
+  std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+  std::filesystem::create_directories(temp.path() + "/Top/Empty, one");
+  XdgShell shell(Resolve, opener);
+  const std::string folder = UnixToUnmappedWindowsPath(temp.path() + "/Top/Empty, one");
+
+  EXPECT_GT(shell.ShellExecuteA("", "explorer.exe", "/e, " + folder, "", 3), 32);
+  EXPECT_GT(shell.ShellExecuteA("", "EXPLORER.EXE", "/select, " + folder, "", 3), 32);
+  EXPECT_EQ(shell.ShellExecuteA("", "explorer.exe", "/e, C:\\nowhere", "", 3), 2);
+  for (int i = 0; i < 300; ++i) {
+    if (testing_support::ReadUnixFile(record).find("Top\n") != std::string::npos) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  std::string lines = testing_support::ReadUnixFile(record);
+  EXPECT_NE(lines.find(temp.path() + "/Top/Empty, one\n"), std::string::npos) << lines;
+  EXPECT_NE(lines.find(temp.path() + "/Top\n"), std::string::npos) << lines;
+}
+
+}  // namespace
