@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,7 @@ class RecordedFileOperations : public ShellFileOperations {
 
   int SHFileOperationA(const ShellFileOperation& operation) override {
     operations.push_back(operation);
+    if (perform) perform(operation);
     return result;
   }
   int SHEmptyRecycleBinA(std::string_view rootPath, unsigned flags) override {
@@ -30,6 +32,8 @@ class RecordedFileOperations : public ShellFileOperations {
   std::vector<Emptying> emptyings;
   int result = 0;
   int emptyResult = 0;
+  // Carries an operation out, when a test wants its effect too.
+  std::function<void(const ShellFileOperation&)> perform;
 };
 
 }  // namespace platform
