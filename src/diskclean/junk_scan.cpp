@@ -85,6 +85,7 @@ void JunkScan::ScanFolder(platform::Folder& folder, const std::string& shownPath
       row.cells = {platform::ToLowerAscii(match.name), DisplaySize(match.size), shownFolder};
       row.checked = true;
       row.data = realFolder + match.name;
+      row.number = match.size;
       rows.push_back(std::move(row));
       ++FoundFileCount;
       FoundSizeKB += SizeKB(match.size);

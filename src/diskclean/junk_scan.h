@@ -32,7 +32,8 @@ struct JunkScanView {
 // Lists the files whose names match the masks, folder by folder, depth first. Each folder is
 // read once and every mask is matched against that one listing; the rows come out as if each
 // mask had been searched for in turn: grouped by mask in mask order, a file matched by two
-// masks listed twice. Rows show names and folders in lower case and remember the real path.
+// masks listed twice. Rows show names and folders in lower case and remember the real path
+// (their data) and the size (their number).
 class JunkScan {
  public:
   JunkScan(platform::FileSystem& files, const std::vector<std::string>& masks, JunkScanView view);

@@ -32,6 +32,12 @@ void CheckList::removeItem(int index) {
   notify();
 }
 
+void CheckList::setItemText(int index, std::string text) {
+  at(index);
+  items_[static_cast<std::size_t>(index)].text = std::move(text);
+  notify();
+}
+
 void CheckList::clear() {
   if (items_.empty() && selected_ == -1) return;
   items_.clear();

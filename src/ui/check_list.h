@@ -27,6 +27,8 @@ class CheckList : public Control {
   void setItems(const std::vector<std::string>& texts);
   void addItem(std::string text, bool checked = false);
   void removeItem(int index);
+  // Replaces an item's text; it keeps its place and its mark.
+  void setItemText(int index, std::string text);
   void clear();
   // Marks or unmarks one item; the program's own changes run no callback.
   void setChecked(int index, bool checked);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,8 +19,9 @@ struct ListColumn {
 struct ListRow {
   std::vector<std::string> cells;  // the caption, then one text per further column
   bool checked = false;
-  int imageIndex = -1;  // into the list's icon names
-  std::string data;     // what the row stands for, for the program's own use
+  int imageIndex = -1;       // into the list's icon names
+  std::string data;          // what the row stands for, for the program's own use
+  std::uint64_t number = 0;  // a number the program keeps with the row
 };
 
 enum class ListViewStyle { Report, Icon, SmallIcon, List };

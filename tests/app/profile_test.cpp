@@ -104,6 +104,7 @@ TEST(ProfileFirstRun, CreatesTheCompleteProfileAndShowsItsMarks) {
 
 TEST(ProfileFirstRun, AnExistingProfileIsReadNotRewritten) {
   TestMachine machine;
+  machine.files.Put(machine.system.executableFolder + "spvMask.ini", "*.tmp\r\n");
   machine.files.Put(machine.profilePath(), "");
   app::TForm1& form = machine.start().form1;
 
@@ -117,6 +118,7 @@ TEST(ProfileFirstRun, AnExistingProfileIsReadNotRewritten) {
 
 TEST(ProfileFirstRun, AMissingSectionReadsAsItsDefaults) {
   TestMachine machine;
+  machine.files.Put(machine.system.executableFolder + "spvMask.ini", "*.tmp\r\n");
   machine.files.Put(machine.profilePath(), CrLfLines({"[System Repairer]", "Item1=0"}));
   app::TForm1& form = machine.start().form1;
 

@@ -8,13 +8,15 @@ using testing_support::TestMachine;
 
 TEST(StartUp, AnErrorShowsItsBoxSkipsTheRestAndStillShowsTheWindow) {
   TestMachine machine;
-  // The profile cannot be created: the first start-up step that writes fails.
+  // Nothing can be written beside the program: the first start-up step that writes (the mask
+  // list, before the profile) fails.
   machine.files.DenyWritesUnder("C:\\Program Files\\Sparvane");
   app::TForm1& form = machine.start().form1;
 
   ASSERT_EQ(machine.dialogs.boxes.size(), 1u);
   const auto& box = machine.dialogs.boxes[0];
-  EXPECT_EQ(box.text, "Unable to write to C:\\Program Files\\Sparvane\\spvProfile.dat");
+  EXPECT_EQ(box.text, "Unable to write to C:\\Program Files\\Sparvane\\spvMask.ini");
+  EXPECT_FALSE(machine.files.Get(machine.profilePath()).has_value());
   EXPECT_EQ(box.caption, "Sparvane Utilities 2006");
   EXPECT_EQ(box.flags & ui::MB_ICONMASK, ui::MB_ICONERROR);
   // The list initialisers after the profile step did not run.
