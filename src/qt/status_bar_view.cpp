@@ -1,5 +1,9 @@
 #include "qt/status_bar_view.h"
 
+#include <memory>
+
+#include "qt/qt_pump.h"
+
 #include <QHBoxLayout>
 
 #include "qt/control_link.h"
@@ -28,11 +32,18 @@ StatusBarView::StatusBarView(ui::StatusBar& bar, QWidget* parent) : QWidget(pare
       label->setMinimumWidth(1);
       layout->addWidget(label, 1);
     }
-    Link(*label, pane, [label, &pane] {
+    // A new text is painted at once, as long handlers give the event loop no chance to; lines
+    // that follow each other faster than the eye can read are left to the next paint.
+    auto lastPaint = std::make_shared<std::chrono::steady_clock::time_point>();
+    Link(*label, pane, [label, &pane, lastPaint] {
       const QString text = DisplayText(pane.text());
       if (label->text() == text) return;
       label->setText(text);
-      label->repaint();
+      if (TimeForAnother(*lastPaint)) {
+        label->repaint();
+      } else {
+        label->update();
+      }
     });
   }
   // Panes keep to the left when the one that takes the rest is hidden.
