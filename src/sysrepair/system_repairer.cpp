@@ -1,12 +1,16 @@
 #include "sysrepair/system_repairer.h"
 
+#include <string>
+
+#include "app/summary.h"
 #include "sysrepair/sys_catalogue.h"
+#include "sysrepair/sys_fixes.h"
 
 namespace sysrepair {
 
 using namespace ui::layout;
 
-SystemRepairer::SystemRepairer(app::TForm1& form) : form_(form) {
+SystemRepairer::SystemRepairer(app::TForm1& form) : general(form), oem(form), form_(form) {
   app::ShowCatalogue(form_.clbSysRepairQS, SystemOptionCatalogue());
   DeclareQuickStartPage();
   form_.lblSysRepair.onClick = [this] { lblSysRepairClick(); };
@@ -17,6 +21,7 @@ SystemRepairer::SystemRepairer(app::TForm1& form) : form_(form) {
        {&form_.sgbSysRepairQSBack, &form_.sgbSysRepairActionBack, &form_.sgbGeneralActionBack}) {
     back->onClick = [this] { sgbSysRepairActionBackClick(); };
   }
+  form_.sgbSysRepairQSClean.onClick = [this] { sgbSysRepairQSCleanClick(); };
   xpbSysSelAll.onClick = [this] { xpbSysSelAllClick(); };
   xpbSysUnselAll.onClick = [this] { xpbSysUnselAllClick(); };
 }
@@ -49,14 +54,56 @@ void SystemRepairer::sgbSysRepairQSClick() {
 
 void SystemRepairer::sgbSysRepairGeneralClick() {
   ShowSystemPage("snbGeneral", "snbGeneral");
+  general.Fill();
 }
 
 void SystemRepairer::sgbSysRepairOEMClick() {
   ShowSystemPage("snbOEM", "snbOEM");
+  oem.Load();
 }
 
 void SystemRepairer::sgbSysRepairActionBackClick() {
   form_.ShowPages("snbDefault", "snbDefault");
+}
+
+int SystemRepairer::RepairSystem(bool ShowReport, ui::StatusPane& pane) {
+  int count = 0;
+  std::string ReportText;
+  const app::OptionCatalogue catalogue = SystemOptionCatalogue();
+  for (std::size_t i = 0; i < catalogue.size(); ++i) {
+    const int option = static_cast<int>(i);
+    if (option >= form_.clbSysRepairQS.count() || !form_.clbSysRepairQS.checked(option)) continue;
+    const app::QuickStartOption& entry = catalogue[i];
+    ++count;
+    ReportText += entry.item;
+    ReportText += '\r';
+    pane.setText(entry.before);
+    // A refused integer write ends the run here: no box, and the caller records nothing.
+    RunSystemFix(form_.services.registry, option);
+    pane.setText(entry.after);
+  }
+  if (ShowReport) {
+    if (ReportText.empty()) ReportText = "No option is selected";
+    form_.application.dialogs().MessageBox(
+        "System Repairer has successfully executed the next options:\r" + ReportText, "Hint",
+        ui::kHintFlags);
+  }
+  return count;
+}
+
+void SystemRepairer::sgbSysRepairQSCleanClick() {
+  if (form_.application.dialogs().MessageBox(
+          "Are you sure you want to execute check marked option(s)?", "Warning",
+          ui::kConfirmFlags) != ui::IDYES) {
+    return;
+  }
+  const int count = RepairSystem(true, form_.spStatus1);
+  if (count > 0) {
+    // This tool records the moment its run ended.
+    const std::string time = form_.GetTimeStr();
+    platform::PrivateProfile profile = form_.profile.Open();
+    app::WriteSummary(profile, app::kSysRepairerRecord, count, time);
+  }
 }
 
 void SystemRepairer::xpbSysSelAllClick() {

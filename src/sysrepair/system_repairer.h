@@ -1,7 +1,12 @@
 #pragma once
 
+#include <string_view>
+
 #include "app/main_form.h"
+#include "sysrepair/general_page.h"
+#include "sysrepair/oem_page.h"
 #include "ui/button.h"
+#include "ui/status_bar.h"
 
 namespace sysrepair {
 
@@ -15,11 +20,20 @@ class SystemRepairer {
   ui::Button xpbSysSelAll{"xpbSysSelAll", "Select &All", "Select all the options"};
   ui::Button xpbSysUnselAll{"xpbSysUnselAll", "&Unselect All", "Unselect all the options"};
 
+  GeneralPage general;
+  OEMPage oem;
+
+  // Runs the fixes marked in clbSysRepairQS at this moment, in catalogue order, with a line
+  // before and after each on `pane`; with `ShowReport`, a box lists what ran. Returns how many
+  // fixes ran. The callers record the Summary.
+  int RepairSystem(bool ShowReport, ui::StatusPane& pane);
+
   void lblSysRepairClick();
   void sgbSysRepairQSClick();
   void sgbSysRepairGeneralClick();
   void sgbSysRepairOEMClick();
   void sgbSysRepairActionBackClick();
+  void sgbSysRepairQSCleanClick();
   void xpbSysSelAllClick();
   void xpbSysUnselAllClick();
 
