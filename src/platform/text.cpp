@@ -42,6 +42,18 @@ bool LessNoCase(std::string_view a, std::string_view b) {
   });
 }
 
+std::vector<std::string_view> SplitPath(std::string_view path) {
+  std::vector<std::string_view> parts;
+  while (!path.empty()) {
+    std::size_t end = path.find('\\');
+    std::string_view part = path.substr(0, end);
+    if (!part.empty()) parts.push_back(part);
+    if (end == std::string_view::npos) break;
+    path.remove_prefix(end + 1);
+  }
+  return parts;
+}
+
 std::string Trim(std::string_view text) {
   auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);

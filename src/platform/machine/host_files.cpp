@@ -1,5 +1,7 @@
 #include "platform/machine/host_files.h"
 
+#include "platform/machine/unix_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,52 +13,10 @@
 
 namespace platform {
 
-namespace {
-
-// Closes a file descriptor when it goes out of scope.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  // Closes now and tells whether the close succeeded (it reports late write errors).
-  bool close() {
-    int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
-
- private:
-  int fd_;
-};
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-std::string FolderOf(const std::string& path) {
-  auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 FileContent ReadUnixFile(const std::string& path) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (!fd.valid()) {
     return {errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable, {}};
   }
@@ -92,7 +52,7 @@ bool ReplaceUnixFile(const std::string& requested, std::string_view bytes) {
     if (::access(path.c_str(), W_OK) != 0) return false;
   }
   std::string temporary = path + ".XXXXXX";
-  FileDescriptor fd(::mkstemp(temporary.data()));
+  Descriptor fd(::mkstemp(temporary.data()));
   if (!fd.valid()) return false;
   mode_t mode = exists ? (info.st_mode & 07777) : 0;
   if (!exists) {
@@ -101,13 +61,13 @@ bool ReplaceUnixFile(const std::string& requested, std::string_view bytes) {
     mode = 0666 & ~mask;
   }
   bool written = ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), bytes) &&
-                 ::fsync(fd.get()) == 0 && fd.close();
+                 ::fsync(fd.get()) == 0 && fd.Close();
   if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
     ::unlink(temporary.c_str());
     return false;
   }
   // Make the rename itself durable.
-  FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  Descriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder.valid()) ::fsync(folder.get());
   return true;
 }

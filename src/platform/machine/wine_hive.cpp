@@ -9,6 +9,7 @@
 
 #include "platform/machine/wine_unicode.h"
 #include "platform/registry_service.h"
+#include "platform/text.h"
 
 namespace platform {
 
@@ -76,18 +77,6 @@ std::string DecodeName(std::string_view escaped) {
   std::u16string units;
   wine::AppendUnescaped(units, escaped);
   return wine::Utf16ToUtf8(units);
-}
-
-std::vector<std::string_view> SplitPath(std::string_view path) {
-  std::vector<std::string_view> parts;
-  while (!path.empty()) {
-    std::size_t end = path.find('\\');
-    std::string_view part = path.substr(0, end);
-    if (!part.empty()) parts.push_back(part);
-    if (end == std::string_view::npos) break;
-    path.remove_prefix(end + 1);
-  }
-  return parts;
 }
 
 std::size_t SkipBlanks(std::string_view text, std::size_t pos) {

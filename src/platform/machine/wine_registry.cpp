@@ -15,18 +15,6 @@ namespace {
 // Past this many links in one lookup the links are taken to loop.
 constexpr int kMaxLinkDepth = 16;
 
-std::vector<std::string_view> SplitPath(std::string_view path) {
-  std::vector<std::string_view> parts;
-  while (!path.empty()) {
-    std::size_t end = path.find('\\');
-    std::string_view part = path.substr(0, end);
-    if (!part.empty()) parts.push_back(part);
-    if (end == std::string_view::npos) break;
-    path.remove_prefix(end + 1);
-  }
-  return parts;
-}
-
 bool IsStringType(std::uint32_t type) {
   return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
 }

@@ -13,24 +13,11 @@
 #include <vector>
 
 #include "platform/machine/host_files.h"
+#include "platform/machine/unix_file.h"
 
 namespace platform {
 
 namespace {
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 bool Connects(const std::string& path) {
   Descriptor sock(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));

@@ -9,19 +9,6 @@ namespace platform {
 
 namespace {
 
-// The non-empty components of a backslash-separated path.
-std::vector<std::string_view> SplitPath(std::string_view path) {
-  std::vector<std::string_view> parts;
-  while (!path.empty()) {
-    std::size_t end = path.find('\\');
-    std::string_view part = path.substr(0, end);
-    if (!part.empty()) parts.push_back(part);
-    if (end == std::string_view::npos) break;
-    path.remove_prefix(end + 1);
-  }
-  return parts;
-}
-
 // Entries in creation order, found by their lower-case name.
 template <typename Entry>
 class OrderedIndex {
