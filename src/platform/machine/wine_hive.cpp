@@ -198,7 +198,8 @@ struct WineHive::Impl {
     // Decoded, the component may hold a backslash after all (written as \x5c): then it names
     // several keys, as it does for Wine.
     Key* key = &parent;
-    for (std::string_view name : SplitPath(DecodeName(raw))) {
+    const std::string decoded = DecodeName(raw);  // the split names point into it
+    for (std::string_view name : SplitPath(decoded)) {
       Key* child = key->FindChild(name);
       if (!child) {
         child = &NewKey(*key, name);
