@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/registry.h"
+#include "platform/text.h"
 
 namespace sysrepair {
 
@@ -16,17 +17,6 @@ constexpr char kNtCurrentVersionKey[] = "Software\\Microsoft\\Windows NT\\Curren
 constexpr char kWindowsCurrentVersionKey[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 constexpr char kComputerNameKey[] =
     "System\\CurrentControlSet\\Control\\ComputerName\\ComputerName";
-
-bool IsBlankOrControl(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
-}
-
-// The text without leading and trailing blanks and control characters.
-std::string Trim(std::string_view text) {
-  while (!text.empty() && IsBlankOrControl(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlankOrControl(text.back())) text.remove_suffix(1);
-  return std::string(text);
-}
 
 }  // namespace
 
@@ -91,7 +81,7 @@ void GeneralPage::sgbGeneralActionSaveClick() {
     if (!loaded_[i]) continue;
     const Field& field = fields[i];
     platform::RegWriteValue(form_.services.registry, platform::vkString, HKLM, KeyOf(field),
-                            field.name, Trim(field.box->text()));
+                            field.name, platform::Trim(field.box->text()));
   }
 }
 

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "app/summary.h"
 #include "platform/private_profile.h"
 #include "platform/text.h"
+#include "support/registry_snapshot.h"
 #include "support/test_machine.h"
 
 namespace {
@@ -29,98 +28,17 @@ constexpr char kWinlogon[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Winl
 constexpr char kNtWinlogon[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 constexpr char kHeading[] = "System Repairer has successfully executed the next options:\r";
 
-const char* RootName(RegistryRoot root) {
-  switch (root) {
-    case RegistryRoot::HKEY_CLASSES_ROOT:
-      return "hkcr";
-    case RegistryRoot::HKEY_CURRENT_USER:
-      return "hkcu";
-    case RegistryRoot::HKEY_LOCAL_MACHINE:
-      return "hklm";
-    case RegistryRoot::HKEY_USERS:
-      return "hku";
-    case RegistryRoot::HKEY_CURRENT_CONFIG:
-      return "hkcc";
-  }
-  return "?";
-}
-
-// Every key of the registry (lower case, from its root) with its values as type:hex bytes.
-using Snapshot = std::map<std::string, std::map<std::string, std::string>>;
-
-std::string Describe(const platform::RegValue& value) {
-  std::string text = std::to_string(value.type) + ":";
-  for (unsigned char c : value.data) {
-    char hex[3];
-    std::snprintf(hex, sizeof hex, "%02x", c);
-    text += hex;
-  }
-  return text;
-}
-
-void AddKeys(const platform::MemoryRegistry& registry, RegistryRoot root, const std::string& path,
-             Snapshot& into) {
-  for (const std::string& name : registry.SubKeyNames(root, path)) {
-    const std::string child = path.empty() ? name : path + "\\" + name;
-    auto& values = into[platform::ToLowerAscii(std::string(RootName(root)) + "\\" + child)];
-    for (const std::string& value : registry.ValueNames(root, child)) {
-      values[platform::ToLowerAscii(value)] = Describe(*registry.Value(root, child, value));
-    }
-    AddKeys(registry, root, child, into);
-  }
-}
+using Snapshot = testing_support::RegistrySnapshot;
+using Change = testing_support::RegistryChange;
 
 Snapshot Take(const platform::MemoryRegistry& registry) {
-  Snapshot snapshot;
-  for (RegistryRoot root :
-       {RegistryRoot::HKEY_CLASSES_ROOT, HKCU, HKLM, HKU, RegistryRoot::HKEY_CURRENT_CONFIG}) {
-    AddKeys(registry, root, "", snapshot);
-  }
-  return snapshot;
+  return testing_support::TakeSnapshot(registry);
 }
 
-// What a fix does to one key, as the registry functions do it.
-struct Change {
-  enum Effect { SetZero, RemoveValue, RemoveKey } effect;
-  RegistryRoot root;
-  std::string key;
-  std::string name;
-};
-
-// The key with every key above it, as opening with creation leaves them.
-std::map<std::string, std::string>& EnsureKey(Snapshot& snapshot, RegistryRoot root,
-                                              const std::string& key) {
-  std::string path = RootName(root);
-  std::map<std::string, std::string>* values = nullptr;
-  std::size_t start = 0;
-  while (start <= key.size()) {
-    std::size_t end = key.find('\\', start);
-    if (end == std::string::npos) end = key.size();
-    path += "\\" + platform::ToLowerAscii(key.substr(start, end - start));
-    values = &snapshot[path];
-    start = end + 1;
-  }
-  return *values;
-}
-
-void Apply(Snapshot& snapshot, const Change& change) {
-  switch (change.effect) {
-    case Change::SetZero:
-      EnsureKey(snapshot, change.root, change.key)[platform::ToLowerAscii(change.name)] =
-          "4:00000000";
-      break;
-    case Change::RemoveValue:
-      EnsureKey(snapshot, change.root, change.key).erase(platform::ToLowerAscii(change.name));
-      break;
-    case Change::RemoveKey: {
-      const std::string path =
-          platform::ToLowerAscii(std::string(RootName(change.root)) + "\\" + change.key);
-      std::erase_if(snapshot, [&path](const auto& entry) {
-        return entry.first == path || entry.first.starts_with(path + "\\");
-      });
-      break;
-    }
-  }
+// A fix's effects as the table gives them: policies set to 0, values and keys removed.
+void Apply(Snapshot& snapshot, Change change) {
+  if (change.effect == Change::SetValue) change.value = testing_support::DescribeDword(0);
+  testing_support::ApplyChange(snapshot, change);
 }
 
 // The program started on a machine, on the System Repairer's quick-start page, nothing ticked.
@@ -175,11 +93,11 @@ struct FixCase {
 
 const std::vector<FixCase>& FixCases() {
   static const std::vector<FixCase> kCases = {
-      {0, {{Change::SetZero, HKCU, kSystemPolicies, "DisableRegistryTools"}}},
+      {0, {{Change::SetValue, HKCU, kSystemPolicies, "DisableRegistryTools"}}},
       {1, {{Change::RemoveKey, HKLM, kWinlogon, ""}}},
-      {2, {{Change::SetZero, HKCU, kExplorerPolicies, "NoRun"}}},
-      {3, {{Change::SetZero, HKCU, kExplorerPolicies, "NoLogOff"}}},
-      {4, {{Change::SetZero, HKCU, kExplorerPolicies, "NoShutDown"}}},
+      {2, {{Change::SetValue, HKCU, kExplorerPolicies, "NoRun"}}},
+      {3, {{Change::SetValue, HKCU, kExplorerPolicies, "NoLogOff"}}},
+      {4, {{Change::SetValue, HKCU, kExplorerPolicies, "NoShutDown"}}},
       {5, {{Change::RemoveValue, HKCU, kExplorerPolicies, "NoDrives"}}},
       {6,
        {{Change::RemoveValue, HKCU, kExplorerPolicies, "NoDesktop"},
